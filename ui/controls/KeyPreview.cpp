@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/controls/Buttons.h"
 
@@ -39,22 +40,26 @@ int keyCodeOf(const QKeyEvent& event) {
 
 KeyPreview::KeyPreview(QWidget* window, Handler handler)
     : QObject(window), window_(window), handler_(std::move(handler)) {
-    qApp->installEventFilter(this);
+    window_->installEventFilter(this);
+    if (window_->windowHandle()) {
+        window_->windowHandle()->installEventFilter(this);
+    }
 }
 
 bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) {
+    // A key press reaches the window system's window once, before Qt hands it to
+    // the focused control and, if that one ignores it, to the control's parents.
+    QWindow* systemWindow = window_->windowHandle();
+    if (watched == window_ && event->type() == QEvent::Show && systemWindow) {
+        systemWindow->removeEventFilter(this);
+        systemWindow->installEventFilter(this);
         return false;
     }
-    auto* widget = static_cast<QWidget*>(watched);
-    // A key the focused control ignores travels on to its parents; show it once.
-    QWidget* focus = QApplication::focusWidget();
-    const bool firstDelivery = focus ? widget == focus : widget == window_;
-    if (!firstDelivery || widget->window() != window_) {
+    if (watched != systemWindow || event->type() != QEvent::KeyPress) {
         return false;
     }
     const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
-    if (!usedByWindow(keyEvent, focus)) {
+    if (!usedByWindow(keyEvent, QApplication::focusWidget())) {
         handler_(keyCodeOf(keyEvent), keyEvent.modifiers());
     }
     return false;

@@ -16,7 +16,7 @@ inline constexpr int KeyCodeNumpadMinus = 109;
 // codes, other keys their Qt key value.
 int keyCodeOf(const QKeyEvent& event);
 
-// Shows every key press meant for a window, or any control in it, to a handler
+// Shows every key press that reaches a window from the window system to a handler
 // before the focused control gets it. Keys the window uses itself are not shown:
 // Tab, Shift+Tab, the arrow keys while a button has the focus, and the Enter that
 // clicks a focused button. The key always goes on to the control.
