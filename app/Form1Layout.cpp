@@ -24,7 +24,10 @@ QFont windowFont() {
 // The summary labels ask for a fixed-pitch face, so that "Start: " and "End  : "
 // line up.
 QFont fixedPitchFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
+                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    font.setStyleHint(QFont::TypeWriter);
     font.setPixelSize(11);
     font.setFixedPitch(true);
     return font;

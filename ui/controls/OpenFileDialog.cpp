@@ -27,6 +27,15 @@ QString plainSuffix(QString suffix) {
 
 OpenFileDialog::OpenFileDialog(QObject* parent) : QObject(parent) {}
 
+QStringList OpenFileDialog::typeDescriptions() const {
+    QStringList descriptions;
+    const QStringList parts = Filter.split(QLatin1Char('|'));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        descriptions << parts[i];
+    }
+    return descriptions;
+}
+
 QStringList OpenFileDialog::nameFilters() const {
     // The description is shown as written; the patterns go in a trailing bracket
     // that the dialog hides.
@@ -57,14 +66,19 @@ bool OpenFileDialog::Execute(QWidget* parent) {
     }
     connect(&dialog, &QFileDialog::filterSelected, this, &OpenFileDialog::TypeChange);
 
-    emit aboutToShow(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return false;
     }
     FileName = dialog.selectedFiles().constFirst();
-    const int chosenType = filters.indexOf(dialog.selectedNameFilter());
+    // Depending on the Qt version the chosen type comes back as its whole filter or
+    // as the description the dialog showed.
+    const QString chosen = dialog.selectedNameFilter();
+    qsizetype chosenType = filters.indexOf(chosen);
+    if (chosenType < 0) {
+        chosenType = typeDescriptions().indexOf(chosen);
+    }
     if (chosenType >= 0) {
-        FilterIndex = chosenType + 1;
+        FilterIndex = static_cast<int>(chosenType) + 1;
     }
     return true;
 }

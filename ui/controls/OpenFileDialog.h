@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-class QFileDialog;
 class QWidget;
 
 namespace controls {
@@ -32,12 +31,12 @@ class OpenFileDialog : public QObject {
 
     // The Qt name filters for Filter, in order.
     QStringList nameFilters() const;
+    // The descriptions of the file types, as the dialog shows them.
+    QStringList typeDescriptions() const;
 
   signals:
     // The user picked another file type while the dialog was open.
     void TypeChange();
-    // The dialog is about to be shown; tests drive it from here.
-    void aboutToShow(QFileDialog* dialog);
 };
 
 }  // namespace controls
