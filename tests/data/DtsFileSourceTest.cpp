@@ -29,7 +29,9 @@ protected:
     std::string writeFile(const std::string& name, const std::vector<unsigned char>& bytes) {
         const std::string file = path(name);
         std::FILE* out = std::fopen(file.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), out);
+        if (!bytes.empty()) {
+            std::fwrite(bytes.data(), 1, bytes.size(), out);
+        }
         std::fclose(out);
         return file;
     }
