@@ -8,7 +8,7 @@ namespace app {
 // A failure that ends a handler without a message, as when the user calls
 // something off that needs no explaining.
 class SilentAbort : public std::exception {
-  public:
+public:
     const char* what() const noexcept override { return "Operation aborted"; }
 };
 

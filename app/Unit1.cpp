@@ -18,7 +18,7 @@ namespace {
 // Shows the gauge over a pass of `total` steps and hides it again however the pass
 // ends.
 class GaugeShownDuringPass {
-  public:
+public:
     GaugeShownDuringPass(controls::Gauge& gauge, std::int32_t total) : gauge_(gauge) {
         gauge_.setMaxValue(total);
         gauge_.setMinValue(0);
@@ -28,7 +28,7 @@ class GaugeShownDuringPass {
     GaugeShownDuringPass(const GaugeShownDuringPass&) = delete;
     GaugeShownDuringPass& operator=(const GaugeShownDuringPass&) = delete;
 
-  private:
+private:
     controls::Gauge& gauge_;
 };
 

@@ -26,7 +26,7 @@ namespace app {
 
 class TForm1 : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit TForm1(LoadedMeasurements& measurements, QWidget* parent = nullptr);
 
     chart::ChartWidget* Chart1 = nullptr;
@@ -67,11 +67,11 @@ class TForm1 : public QWidget {
     // was read, shows it. On failure nothing changes.
     void loadFile(const QString& path);
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void createComponents();
     void bindEvents();
     template <typename Handler>

@@ -9,7 +9,7 @@ namespace app {
 // it and the event loop goes on.
 class ViewerApplication : public QApplication {
     Q_OBJECT
-  public:
+public:
     ViewerApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -11,7 +11,7 @@ bool isBlank(char c) {
 }
 
 class Scanner {
-  public:
+public:
     explicit Scanner(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return position_ >= text_.size(); }
@@ -53,7 +53,7 @@ class Scanner {
 
     void skip() { ++position_; }
 
-  private:
+private:
     std::string_view text_;
     std::size_t position_ = 0;
 };

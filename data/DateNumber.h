@@ -7,7 +7,7 @@ namespace data {
 
 // A date or time number that no calendar date or time of day corresponds to.
 class ConversionError : public std::runtime_error {
-  public:
+public:
     ConversionError() : std::runtime_error("Invalid floating point operation") {}
 };
 

@@ -11,7 +11,7 @@ namespace data {
 // would block forever) is refused as "File access denied" before a byte is read.
 // The file is closed when the source is destroyed.
 class DtsFileSource final : public RecordSource {
-  public:
+public:
     explicit DtsFileSource(const std::string& path);
     ~DtsFileSource() override;
     DtsFileSource(const DtsFileSource&) = delete;
@@ -20,7 +20,7 @@ class DtsFileSource final : public RecordSource {
     std::uint64_t sizeBytes() override;
     std::size_t read(unsigned char* buffer, std::size_t length) override;
 
-  private:
+private:
     int descriptor_ = -1;
 };
 

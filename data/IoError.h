@@ -7,7 +7,7 @@ namespace data {
 
 // An input/output failure, named the way the viewer reports file failures.
 class IoError : public std::runtime_error {
-  public:
+public:
     explicit IoError(const std::string& message) : std::runtime_error(message) {}
 
     // The failure the system reported with this errno value.

@@ -13,7 +13,7 @@ namespace data {
 // to RecordCount() are the file in file order. The columns grow as records are
 // appended; there is no fixed capacity.
 class MeasurementStore {
-  public:
+public:
     MeasurementStore();
 
     void reserve(std::size_t records);
@@ -28,7 +28,7 @@ class MeasurementStore {
     double Time(std::int32_t slot) const { return time_[index(slot)]; }
     std::uint8_t Group(std::int32_t slot) const { return group_[index(slot)]; }
 
-  private:
+private:
     std::size_t index(std::int32_t slot) const;
 
     std::vector<double> temperature_;

@@ -8,7 +8,7 @@ namespace data {
 // Where the loader reads a DTS file from: the file itself, or a buffer in tests.
 // Failures are thrown as IoError.
 class RecordSource {
-  public:
+public:
     virtual ~RecordSource() = default;
 
     virtual std::uint64_t sizeBytes() = 0;

@@ -18,13 +18,13 @@ constexpr int Days = 8;
 
 // A small generator of our own, so that the file is the same on every machine.
 class Noise {
-  public:
+public:
     double next() {
         state_ = state_ * 6364136223846793005ULL + 1442695040888963407ULL;
         return static_cast<double>(state_ >> 11) / 9007199254740992.0 - 0.5;
     }
 
-  private:
+private:
     std::uint64_t state_ = 20040409;
 };
 

@@ -13,16 +13,26 @@ private slots:
     void periodRule_data() {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("digit") << "I/O error 103" << "I/O error 103.";
-        QTest::newRow("period") << "Done." << "Done.";
-        QTest::newRow("bracket") << "Bad value (3)" << "Bad value (3)";
-        QTest::newRow("blank") << "Ends in a blank " << "Ends in a blank ";
-        QTest::newRow("line break") << "Two\nlines\n" << "Two\nlines\n";
-        QTest::newRow("minus") << "Range -" << "Range -";
-        QTest::newRow("slash") << "a/b" << "a/b.";
-        QTest::newRow("above 127") << QString::fromUtf8("Gre\u0161ka") << QString::fromUtf8("Gre\u0161ka.");
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("digit") << "I/O error 103"
+                               << "I/O error 103.";
+        QTest::newRow("period") << "Done."
+                                << "Done.";
+        QTest::newRow("bracket") << "Bad value (3)"
+                                 << "Bad value (3)";
+        QTest::newRow("blank") << "Ends in a blank "
+                               << "Ends in a blank ";
+        QTest::newRow("line break") << "Two\nlines\n"
+                                    << "Two\nlines\n";
+        QTest::newRow("minus") << "Range -"
+                               << "Range -";
+        QTest::newRow("slash") << "a/b"
+                               << "a/b.";
+        QTest::newRow("above 127")
+            << QString::fromUtf8("Gre\u0161ka") << QString::fromUtf8("Gre\u0161ka.");
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void periodRule() {
         QFETCH(QString, message);

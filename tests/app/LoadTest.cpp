@@ -28,7 +28,7 @@ QString appTitle() {
 
 class LoadTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
     void loadPlotsTheFileAndSummarisesIt() {

@@ -39,7 +39,7 @@ struct ViewerWindow {
 };
 
 class FileFolder {
-  public:
+public:
     QString path(const QString& name) const { return folder_.filePath(name); }
 
     QString writeBytes(const QString& name, const std::vector<unsigned char>& bytes) const {
@@ -52,7 +52,7 @@ class FileFolder {
         return writeBytes(name, fixtures::dtsBytes(records));
     }
 
-  private:
+private:
     QTemporaryDir folder_;
 };
 

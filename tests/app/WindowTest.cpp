@@ -12,7 +12,7 @@ using namespace testing_support;
 
 class WindowTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void componentsHaveTheirDesignNames() {
         ViewerWindow w;
         const char* names[] = {"Chart1",       "OpenDialog1",  "Panel1",      "Gauge1",

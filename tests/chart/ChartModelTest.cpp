@@ -75,7 +75,7 @@ TEST(ChartLayoutTest, TitleLinesPushThePlotAreaDown) {
     const chart::ChartLayout one = chart::layoutChart(579, 304, 1, 13, noLabels);
     const chart::ChartLayout three = chart::layoutChart(579, 304, 3, 13, noLabels);
     EXPECT_EQ(one.chartArea.left, 12 + chart::LegendHorizontalMarginPx);  // 2 % of 579
-    EXPECT_EQ(one.chartArea.top, 30);                                      // 10 % of 304
+    EXPECT_EQ(one.chartArea.top, 30);                                     // 10 % of 304
     EXPECT_EQ(one.chartArea.right, 579 - 12);
     EXPECT_EQ(one.chartArea.bottom, 304 - 6);
     EXPECT_EQ(three.plotArea.top - one.plotArea.top, 2 * 13);

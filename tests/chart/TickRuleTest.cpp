@@ -27,8 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StepCase{"Two", {0, 65}, 120, 10},       // needs 7.7
                       StepCase{"Fraction", {0, 1}, 200, 0.1},  // needs 0.0715
                       StepCase{"ExactFit", {0, 14.3}, 13, 20},
-                      StepCase{"ZeroRange", {0, 0}, 300, 0},
-                      StepCase{"NoLength", {0, 10}, 0, 0},
+                      StepCase{"ZeroRange", {0, 0}, 300, 0}, StepCase{"NoLength", {0, 10}, 0, 0},
                       StepCase{"NotFinite", {0, std::numeric_limits<double>::infinity()}, 300, 0}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.name); });
 

@@ -9,7 +9,7 @@ namespace {
 TEST(ValueFormatTest, GroupsThousandsAndKeepsAtMostThreeDecimals) {
     const chart::NumberSeparators english{",", "."};
     const std::pair<double, const char*> cases[] = {
-        {1234.5, "1,234.5"}, {23.45678, "23.457"}, {20, "20"},       {0, "0"},
+        {1234.5, "1,234.5"}, {23.45678, "23.457"}, {20, "20"},          {0, "0"},
         {-5, "-5"},          {-0.0001, "0"},       {999.9996, "1,000"}, {1234567, "1,234,567"},
         {0.125, "0.125"},    {-1234.5, "-1,234.5"}};
     for (const auto& [value, text] : cases) {

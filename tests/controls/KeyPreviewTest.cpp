@@ -20,7 +20,8 @@ struct PreviewedWindow {
         layout->addWidget(field);
         layout->addWidget(button);
         layout->addWidget(box);
-        new controls::KeyPreview(&window, [this](int code, Qt::KeyboardModifiers) { codes << code; });
+        new controls::KeyPreview(&window,
+                                 [this](int code, Qt::KeyboardModifiers) { codes << code; });
         QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
         window.show();
         window.activateWindow();

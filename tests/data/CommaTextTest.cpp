@@ -29,8 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommaCase{"LeadingComma", ",a", {"", "a"}},
         CommaCase{"TrailingCommaAddsNothing", "a,", {"a"}},
         CommaCase{"BlanksAroundIgnored", "  a  ", {"a"}},
-        CommaCase{"ControlCharactersSplit", "a\tb\nc", {"a", "b", "c"}},
-        CommaCase{"Empty", "", {}},
+        CommaCase{"ControlCharactersSplit", "a\tb\nc", {"a", "b", "c"}}, CommaCase{"Empty", "", {}},
         CommaCase{"QuotedKeepsBlanks", "\"a b\",c", {"a b", "c"}},
         CommaCase{"DoubledQuote", "\"a\"\"b\"", {"a\"b"}},
         CommaCase{"UnclosedQuoteDropsLastCharacter", "\"abc", {"ab"}},
@@ -39,8 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommaCase{"TextAfterClosingQuote", "\"a\"b", {"a", "b"}},
         CommaCase{"QuoteInsidePlainItem", "a\"b", {"a\"b"}},
         CommaCase{"NonAsciiBelongsToItem", "m\xc3\xa9r\xc3\xa9s 1", {"m\xc3\xa9r\xc3\xa9s", "1"}},
-        CommaCase{"FilterTitleBeforeAnyLoad", "-Prikazi sve zapise",
-                  {"-Prikazi", "sve", "zapise"}}),
+        CommaCase{
+            "FilterTitleBeforeAnyLoad", "-Prikazi sve zapise", {"-Prikazi", "sve", "zapise"}}),
     [](const ::testing::TestParamInfo<CommaCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -56,7 +56,9 @@ TEST_F(DtsFileSourceTest, ReadsAWholeFile) {
     EXPECT_EQ(data::readDtsRecords(source, count, nullptr).store.RecordCount(), 9000);
 }
 
-TEST_F(DtsFileSourceTest, MissingFile) { EXPECT_EQ(failureOf(path("none.dts")), "File not found"); }
+TEST_F(DtsFileSourceTest, MissingFile) {
+    EXPECT_EQ(failureOf(path("none.dts")), "File not found");
+}
 
 TEST_F(DtsFileSourceTest, BadNames) {
     writeFile("plain", {});
@@ -75,11 +77,16 @@ TEST_F(DtsFileSourceTest, AnythingButARegularFileIsRefusedAtOnce) {
 
 TEST(IoErrorTest, SystemErrorsGetTheViewersMessages) {
     const std::pair<int, const char*> cases[] = {
-        {ENOENT, "File not found"},      {ENAMETOOLONG, "Invalid filename"},
-        {ENOTDIR, "Invalid filename"},   {EMFILE, "Too many open files"},
-        {ENFILE, "Too many open files"}, {EACCES, "File access denied"},
-        {EPERM, "File access denied"},   {ENOSPC, "Disk full"},
-        {EIO, "I/O error 5"},            {ELOOP, "I/O error 40"},
+        {ENOENT, "File not found"},
+        {ENAMETOOLONG, "Invalid filename"},
+        {ENOTDIR, "Invalid filename"},
+        {EMFILE, "Too many open files"},
+        {ENFILE, "Too many open files"},
+        {EACCES, "File access denied"},
+        {EPERM, "File access denied"},
+        {ENOSPC, "Disk full"},
+        {EIO, "I/O error 5"},
+        {ELOOP, "I/O error 40"},
     };
     for (const auto& [errorNumber, message] : cases) {
         EXPECT_STREQ(data::IoError::fromErrno(errorNumber).what(), message) << errorNumber;

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "data/DateNumber.h"
-#include "data/IoError.h"
 #include "data/DtsFixtures.h"
+#include "data/IoError.h"
 
 namespace {
 
@@ -99,12 +99,12 @@ TEST_P(GroupListTest, ListsEveryGroupChangeInFileOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, GroupListTest,
-    ::testing::Values(GroupCase{"ZeroAtStartAddsNothing", {0, 0, 1, 1, 0, 2}, {"001", "000", "002"}},
-                      GroupCase{"OneRunListedOnce", {3, 3, 3}, {"003"}},
-                      GroupCase{"GroupThatComesBack", {1, 2, 1}, {"001", "002", "001"}},
-                      GroupCase{"OnlyGroupZero", {0, 0}, {}},
-                      GroupCase{"HighestGroup", {255, 0}, {"255", "000"}},
-                      GroupCase{"NoRecords", {}, {}}),
+    ::testing::Values(
+        GroupCase{"ZeroAtStartAddsNothing", {0, 0, 1, 1, 0, 2}, {"001", "000", "002"}},
+        GroupCase{"OneRunListedOnce", {3, 3, 3}, {"003"}},
+        GroupCase{"GroupThatComesBack", {1, 2, 1}, {"001", "002", "001"}},
+        GroupCase{"OnlyGroupZero", {0, 0}, {}}, GroupCase{"HighestGroup", {255, 0}, {"255", "000"}},
+        GroupCase{"NoRecords", {}, {}}),
     [](const ::testing::TestParamInfo<GroupCase>& info) { return std::string(info.param.name); });
 
 TEST(DtsLoaderTest, FileThatShrankWhileReadFailsAsReadBeyondEnd) {
@@ -119,7 +119,8 @@ TEST(DtsLoaderTest, FileThatShrankWhileReadFailsAsReadBeyondEnd) {
 }
 
 TEST(DtsLoaderTest, ReadFailureFromTheSystemPassesThrough) {
-    MemorySource source(fixtures::dtsBytes(fixtures::groupsRun(std::vector<std::uint8_t>(5000, 1))));
+    MemorySource source(
+        fixtures::dtsBytes(fixtures::groupsRun(std::vector<std::uint8_t>(5000, 1))));
     source.failAfter(56 * 4500, EIO);
     try {
         loadAll(source);

@@ -63,8 +63,8 @@ TEST_P(UnconvertibleTest, FailsInDateAndInTime) {
 INSTANTIATE_TEST_SUITE_P(Numbers, UnconvertibleTest,
                          ::testing::Values(std::numeric_limits<double>::quiet_NaN(),
                                            std::numeric_limits<double>::infinity(),
-                                           -std::numeric_limits<double>::infinity(),
-                                           4294967296.0, -4294967296.0, 1e300));
+                                           -std::numeric_limits<double>::infinity(), 4294967296.0,
+                                           -4294967296.0, 1e300));
 
 TEST(ConvertibleLimitTest, JustBelowTwoToThe32DaysConverts) {
     EXPECT_TRUE(data::isConvertibleDateNumber(4294967295.0));

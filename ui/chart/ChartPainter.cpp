@@ -25,7 +25,7 @@ QColor toQColor(Rgb colour) {
 // Point labels are measured by the thousand at every repaint, so plain ASCII widths
 // come from a table of advances; anything else is measured by the font.
 class TextWidths {
-  public:
+public:
     explicit TextWidths(const QFont& font) : metrics_(font) {
         for (int c = 0; c < 128; ++c) {
             ascii_[static_cast<std::size_t>(c)] = metrics_.horizontalAdvance(QChar(c));
@@ -44,7 +44,7 @@ class TextWidths {
         return width;
     }
 
-  private:
+private:
     QFontMetricsF metrics_;
     std::array<double, 128> ascii_{};
 };

@@ -21,7 +21,7 @@ struct ChartStyle {
 // Draws a chart model onto any paint device: the widget, an image, a printer page.
 // Everything it draws is computed by the model's layout, scales and label rules.
 class ChartPainter {
-  public:
+public:
     void paint(QPainter& painter, QSize size, const ChartModel& model,
                const ChartStyle& style) const;
 };

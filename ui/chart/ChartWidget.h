@@ -17,7 +17,7 @@ class LineSeries;
 
 class ChartWidget : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ChartWidget(QWidget* parent = nullptr);
 
     // A new series drawn after those added before it, reached by its object name.
@@ -33,10 +33,10 @@ class ChartWidget : public QWidget {
     // Draws the chart as it shows on screen into an image of the given size.
     void renderTo(QPainter& painter, QSize size) const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     friend class LineSeries;
     ChartStyle style() const;
 

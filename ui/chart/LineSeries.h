@@ -13,7 +13,7 @@ class ChartWidget;
 // for repainting.
 class LineSeries : public QObject {
     Q_OBJECT
-  public:
+public:
     LineSeries(ChartWidget* chart, ChartSeries& series);
 
     // Removes all points; the next point added gets X 0 again.
@@ -25,7 +25,7 @@ class LineSeries : public QObject {
     std::size_t Count() const { return series_.size(); }
     const ChartSeries& points() const { return series_; }
 
-  private:
+private:
     ChartWidget* chart_;
     ChartSeries& series_;
 };

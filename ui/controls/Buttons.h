@@ -8,17 +8,17 @@ namespace controls {
 // focus, Space or Enter without Shift, Ctrl or Alt clicks it.
 class BitmapButton : public QPushButton {
     Q_OBJECT
-  public:
+public:
     BitmapButton(const QString& text, const QPixmap& glyph, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A button for the mouse only: it never takes the keyboard focus.
 class SpeedButton : public QPushButton {
     Q_OBJECT
-  public:
+public:
     SpeedButton(const QString& text, const QPixmap& glyph, QWidget* parent = nullptr);
 };
 

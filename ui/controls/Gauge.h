@@ -12,7 +12,7 @@ namespace controls {
 // whenever what it shows changes.
 class Gauge : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit Gauge(QWidget* parent = nullptr);
 
     void setMaxValue(std::int32_t value);
@@ -22,10 +22,10 @@ class Gauge : public QWidget {
 
     void setForeColor(const QColor& colour);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void redrawNowIf(bool changed);
 
     GaugeRange range_;

@@ -9,7 +9,7 @@ namespace controls {
 // asks for that only when the whole percentage changes, so a pass over any number
 // of records redraws the bar at most 101 times.
 class GaugeRange {
-  public:
+public:
     std::int32_t MinValue() const { return minimum_; }
     std::int32_t MaxValue() const { return maximum_; }
     std::int32_t Progress() const { return progress_; }
@@ -24,7 +24,7 @@ class GaugeRange {
     bool setMinValue(std::int32_t value);
     bool setProgress(std::int32_t value);
 
-  private:
+private:
     std::int32_t minimum_ = 0;
     std::int32_t maximum_ = 100;
     std::int32_t progress_ = 20;

@@ -22,15 +22,15 @@ int keyCodeOf(const QKeyEvent& event);
 // clicks a focused button. The key always goes on to the control.
 class KeyPreview : public QObject {
     Q_OBJECT
-  public:
+public:
     using Handler = std::function<void(int keyCode, Qt::KeyboardModifiers modifiers)>;
 
     KeyPreview(QWidget* window, Handler handler);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QWidget* window_;
     Handler handler_;
 };

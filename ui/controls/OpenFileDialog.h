@@ -14,7 +14,7 @@ namespace controls {
 // of a file that does not exist is accepted.
 class OpenFileDialog : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit OpenFileDialog(QObject* parent = nullptr);
 
     QString Title;
@@ -34,7 +34,7 @@ class OpenFileDialog : public QObject {
     // The descriptions of the file types, as the dialog shows them.
     QStringList typeDescriptions() const;
 
-  signals:
+signals:
     // The user picked another file type while the dialog was open.
     void TypeChange();
 };

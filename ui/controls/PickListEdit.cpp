@@ -13,11 +13,11 @@ namespace {
 // or the focus leaving) and then reports an "activation" although the user picked
 // nothing. This field lets the combo box tell those apart.
 class FieldEdit : public QLineEdit {
-  public:
+public:
     using QLineEdit::QLineEdit;
     bool finishingEdit() const { return finishingEdit_; }
 
-  protected:
+protected:
     void keyPressEvent(QKeyEvent* event) override {
         const bool finishing = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
         finishingEdit_ = finishing;
@@ -30,7 +30,7 @@ class FieldEdit : public QLineEdit {
         finishingEdit_ = false;
     }
 
-  private:
+private:
     bool finishingEdit_ = false;
 };
 

@@ -15,7 +15,7 @@ namespace controls {
 // The list keeps the order of appending, duplicates included, and shows eight rows.
 class PickListEdit : public QComboBox {
     Q_OBJECT
-  public:
+public:
     explicit PickListEdit(QWidget* parent = nullptr);
 
     QString Text() const { return currentText(); }
@@ -27,10 +27,10 @@ class PickListEdit : public QComboBox {
     // then left as it was.
     void replaceEntries(const QStringList& entries);
 
-  signals:
+signals:
     void textChangedByUser();
 
-  private:
+private:
     template <typename Change>
     void changeListKeepingText(Change change);
     void onEntryActivated(int index);

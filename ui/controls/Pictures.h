@@ -7,7 +7,7 @@ namespace controls {
 // A label that sizes itself to its text whenever the text changes.
 class AutoSizeLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit AutoSizeLabel(const QString& caption, QWidget* parent = nullptr);
     void setCaption(const QString& caption);
     QString caption() const { return text(); }
@@ -17,7 +17,7 @@ class AutoSizeLabel : public QLabel {
 // bottom-left pixel letting the background show through.
 class TransparentImage : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit TransparentImage(const QImage& picture, QWidget* parent = nullptr);
 };
 

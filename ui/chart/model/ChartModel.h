@@ -18,7 +18,7 @@
 namespace chart {
 
 class ChartModel {
-  public:
+public:
     ChartModel() : titleLines_{"TChart"} {}
 
     // Series keep their place for the model's life; drawing follows this order.
@@ -39,7 +39,7 @@ class ChartModel {
     // series, in order, that has a point there.
     const ChartSeries* labelSeriesAt(std::size_t index) const;
 
-  private:
+private:
     std::vector<std::string> titleLines_;
     std::deque<ChartSeries> series_;
 };

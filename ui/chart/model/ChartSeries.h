@@ -13,7 +13,7 @@ namespace chart {
 // One line series: points in the order they were added, point i at X = i, each with
 // a value, a label for the bottom axis and the colour of the segment that ends at it.
 class ChartSeries {
-  public:
+public:
     ChartSeries(std::string title, Rgb colour) : title_(std::move(title)), colour_(colour) {}
 
     const std::string& title() const { return title_; }
@@ -33,7 +33,7 @@ class ChartSeries {
     bool hasFiniteValue() const { return hasFiniteValue_; }
     double largestFiniteValue() const { return largestFiniteValue_; }
 
-  private:
+private:
     std::string title_;
     Rgb colour_;
     std::vector<double> values_;

@@ -11,7 +11,7 @@ namespace chart {
 // Many short texts in one buffer: a series of a million points keeps its labels
 // without a million separate allocations.
 class LabelPool {
-  public:
+public:
     LabelPool() : offsets_{0} {}
 
     void clear() {
@@ -33,7 +33,7 @@ class LabelPool {
             .substr(offsets_[index], offsets_[index + 1] - offsets_[index]);
     }
 
-  private:
+private:
     std::string characters_;
     std::vector<std::size_t> offsets_;
 };

@@ -14,7 +14,7 @@ struct AxisRange {
 // run either way (a vertical axis grows upwards). A range without width maps every
 // value to the middle of the span.
 class ScaleMap {
-  public:
+public:
     ScaleMap(AxisRange values, double pixelStart, double pixelEnd)
         : values_(values), pixelStart_(pixelStart), pixelEnd_(pixelEnd) {}
 
@@ -23,7 +23,7 @@ class ScaleMap {
 
     AxisRange values() const { return values_; }
 
-  private:
+private:
     AxisRange values_;
     double pixelStart_;
     double pixelEnd_;
