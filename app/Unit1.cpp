@@ -11,6 +11,7 @@
 #include "data/DtsFileSource.h"
 #include "data/DtsLoader.h"
 #include "data/FileName.h"
+#include "data/GroupFilter.h"
 
 namespace app {
 namespace {
@@ -117,8 +118,21 @@ void TForm1::loadFile(const QString& path) {
 
 void TForm1::OpenDialog1TypeChange() {}
 
-// TODO(#3): the group filter.
-void TForm1::ComboBox1Change() {}
+void TForm1::ComboBox1Change() {
+    const std::string text = ComboBox1->Text().toStdString();
+    const std::string timeSeparator = timeSeparatorOf(QLocale());
+    const data::MeasurementStore& store = measurements_.MeasurementStore;
+    GaugeShownDuringPass gauge(*Gauge1, store.RecordCount());
+    const std::vector<std::int32_t> matches =
+        data::slotsOfGroup(store, text, [this](std::int32_t slot) { Gauge1->setProgress(slot); });
+    plotSlots(store, matches, *Series1, *Series2, timeSeparator);
+    if (!matches.empty()) {
+        Label2->setCaption(filterStartText(store, matches.front(), timeSeparator));
+        Label3->setCaption(filterEndText(store, matches.back(), timeSeparator));
+    }
+    Chart1->setTitleLines(data::commaTextLines(measurements_.LoadedFileName + "-" + text));
+    Label1->setCaption(recordCountText(static_cast<std::int32_t>(matches.size())));
+}
 
 // TODO(#6): the view and print commands.
 void TForm1::CheckBox1Click() {}

@@ -1,7 +1,5 @@
 #include "data/PointLabel.h"
 
-#include <cstdio>
-
 #include "data/DateNumber.h"
 
 namespace data {
@@ -12,14 +10,24 @@ void appendTwoDigits(std::string& text, int value) {
     text.push_back(static_cast<char>('0' + value % 10));
 }
 
+// At least four digits, more for years past 9999.
+void appendYear(std::string& text, std::int64_t year) {
+    char digits[24];
+    int length = 0;
+    do {
+        digits[length++] = static_cast<char>('0' + year % 10);
+        year /= 10;
+    } while (year > 0 || length < 4);
+    while (length > 0) {
+        text.push_back(digits[--length]);
+    }
+}
+
 }  // namespace
 
 std::string formatPointLabel(double dateNumber, double timeNumber, std::string_view timeSeparator) {
     const CalendarDate date = calendarDateOf(dateNumber);
     const TimeOfDay time = timeOfDayOf(timeNumber);
-
-    char year[24];
-    std::snprintf(year, sizeof year, "%04lld", static_cast<long long>(date.year));
 
     std::string label;
     label.reserve(22 + 2 * timeSeparator.size());
@@ -27,7 +35,7 @@ std::string formatPointLabel(double dateNumber, double timeNumber, std::string_v
     label.push_back('.');
     appendTwoDigits(label, date.month);
     label.push_back('.');
-    label.append(year);
+    appendYear(label, date.year);
     label.append(" [");
     appendTwoDigits(label, time.hour);
     label.append(timeSeparator);
